@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "engine/draw_lists.h"
 #include "state/game_state.h"
@@ -15,6 +16,15 @@ struct Click {
     GameState state;
     Ports& ports;
     DrawLists draws;
+    // The firm whose values the offer record holds: the firm last loaded into it in this click,
+    // or before any load the firm on offer. The offer record is stored back into this firm.
+    std::optional<int> offerHolder;
+
+    Click(std::filesystem::path stateFolder, Ports& clickPorts)
+        : folder(std::move(stateFolder)), ports(clickPorts) {}
+
+    double random() { return ports.random.next(); }
+    Window& window() { return ports.window; }
 };
 
 }  // namespace vekselgrad

@@ -1,6 +1,8 @@
 #include "script/script_player.h"
 
 #include "actions/bank_deposit.h"
+#include "actions/trading_buttons.h"
+#include "newgame/new_game.h"
 
 namespace vekselgrad::script {
 
@@ -25,11 +27,21 @@ void ScriptPlayer::pressButton(const Gesture& gesture) {
             bankDeposit(folder_, ports_);
             return;
         case GestureKind::newGame:
+            transcript_.gesture(gesture.line);
+            startNewGame(folder_, ports_);
+            return;
         case GestureKind::sell:
+            transcript_.gesture(gesture.line);
+            sellClick(folder_, ports_);
+            return;
         case GestureKind::buy:
+            transcript_.gesture(gesture.line);
+            buyClick(folder_, ports_);
+            return;
         case GestureKind::skip:
-            throw ScriptError("script line " + std::to_string(gesture.lineNumber) + ": '" +
-                              gesture.line + "' is not playable yet");
+            transcript_.gesture(gesture.line);
+            skipClick(folder_, ports_);
+            return;
         default:
             throw ScriptError("script line " + std::to_string(gesture.lineNumber) + ": '" +
                               gesture.line + "' does not fit: no window is open");

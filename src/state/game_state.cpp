@@ -11,4 +11,11 @@ std::optional<int> firmNumber(double value) {
     return static_cast<int>(value);
 }
 
+std::optional<std::size_t> historyElement(double value) {
+    if (!(value >= 1.0 && value <= historyLength) || std::floor(value) != value) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(value);
+}
+
 }  // namespace vekselgrad

@@ -133,4 +133,7 @@ struct GameState {
 // The firm number that a game value names, when it is a whole number 1..6.
 std::optional<int> firmNumber(double value);
 
+// The history element 1..15 that a game value names, when it is a whole number in that range.
+std::optional<std::size_t> historyElement(double value);
+
 }  // namespace vekselgrad

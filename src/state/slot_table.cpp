@@ -208,4 +208,12 @@ constexpr std::array<SlotSpec, playSlotCount> slots{
 
 std::span<const SlotSpec> slotTable() { return slots; }
 
+void zeroEveryNumber(GameState& state) {
+    for (const SlotSpec& spec : slots) {
+        if (spec.kind == SlotKind::number) {
+            spec.number(state) = 0;
+        }
+    }
+}
+
 }  // namespace vekselgrad

@@ -34,4 +34,7 @@ inline constexpr int rightDecisionCountSlot = 183;
 // The 181 slots in slot order.
 std::span<const SlotSpec> slotTable();
 
+// Gives every number slot of the state the value 0 (texts are untouched).
+void zeroEveryNumber(GameState& state);
+
 }  // namespace vekselgrad
