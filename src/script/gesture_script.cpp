@@ -33,8 +33,7 @@ Gesture parseGesture(const std::string& line, int lineNumber) {
             return Gesture{kind, "", line, lineNumber};
         }
     }
-    throw ScriptError("script line " + std::to_string(lineNumber) + ": '" + line +
-                      "' is not a gesture");
+    return Gesture{GestureKind::unknown, "", line, lineNumber};
 }
 
 }  // namespace
@@ -52,6 +51,15 @@ std::vector<Gesture> readScript(std::istream& in) {
         gestures.push_back(parseGesture(line, lineNumber));
     }
     return gestures;
+}
+
+void rejectGesture(const Gesture& gesture, std::string_view openWindow) {
+    const std::string where = "script line " + std::to_string(gesture.lineNumber) + ": '" +
+                              gesture.line + "' ";
+    if (gesture.kind == GestureKind::unknown) {
+        throw ScriptError(where + "is not a gesture");
+    }
+    throw ScriptError(where + "does not fit " + std::string(openWindow));
 }
 
 std::optional<Gesture> GestureQueue::next() {

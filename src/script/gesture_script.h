@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A script of player gestures, one a line, in the order the player makes them.
@@ -21,6 +22,7 @@ enum class GestureKind {
     continueOn,    // continue: Command1 on Form5
     click,         // a click on Form6's surface
     doubleClick,   // dblclick on Form6
+    unknown,       // a line that is no gesture: the script stops when play reaches it
 };
 
 struct Gesture {
@@ -38,8 +40,12 @@ public:
 };
 
 // Reads the whole script; empty lines and lines starting with '#' are skipped. Lines end with LF;
-// a CR before it (a script saved with CR LF line ends) is not part of the line.
+// a CR before it (a script saved with CR LF line ends) is not part of the line. A line that is no
+// gesture is kept as such, so that everything before it is still played.
 std::vector<Gesture> readScript(std::istream& in);
+
+// Stops the script at a gesture that is no gesture, or that does not fit the open window.
+[[noreturn]] void rejectGesture(const Gesture& gesture, std::string_view openWindow);
 
 // The gestures in order, handed out as the game asks for them.
 class GestureQueue {

@@ -1,6 +1,6 @@
 #include "script/random_file.h"
 
-#include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <locale.h>
@@ -18,14 +18,21 @@ RandomFile::RandomFile(const std::filesystem::path& file) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string word;
     while (in >> word) {
-        // strtof rounds the decimal text straight to the nearest single-precision value.
-        const bool isDecimal = parseDecimal(word).has_value();
-        const float number = isDecimal ? strtof_l(word.c_str(), nullptr, cLocale) : -1.0f;
-        if (!(number >= 0.0f && number < 1.0f)) {
+        const auto value = parseDecimal(word);
+        if (!value || !(*value >= 0.0 && *value < 1.0)) {
             throw ScriptError("the --random file " + file.string() + " holds '" + word +
-                              "', not a number in [0, 1)");
+                              "', not a decimal number in [0, 1)");
         }
-        numbers_.push_back(number);
+        // strtof rounds the decimal text straight to the nearest single-precision value; a
+        // number just below 1 may round to 1, which is kept below 1 as the source promises.
+        std::string text = word;
+        for (char& c : text) {
+            if (c == 'D' || c == 'd') {
+                c = 'E';
+            }
+        }
+        const float number = strtof_l(text.c_str(), nullptr, cLocale);
+        numbers_.push_back(number < 1.0f ? number : std::nextafter(1.0f, 0.0f));
     }
 }
 

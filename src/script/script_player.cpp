@@ -43,8 +43,7 @@ void ScriptPlayer::pressButton(const Gesture& gesture) {
             skipClick(folder_, ports_);
             return;
         default:
-            throw ScriptError("script line " + std::to_string(gesture.lineNumber) + ": '" +
-                              gesture.line + "' does not fit: no window is open");
+            rejectGesture(gesture, "Form4 with no window open (new, sell, buy, skip or bank)");
     }
 }
 

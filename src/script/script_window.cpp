@@ -3,14 +3,6 @@
 #include <string>
 
 namespace vekselgrad::script {
-namespace {
-
-[[noreturn]] void misfit(const Gesture& gesture, std::string_view waitingWindow) {
-    throw ScriptError("script line " + std::to_string(gesture.lineNumber) + ": '" +
-                      gesture.line + "' does not fit " + std::string(waitingWindow));
-}
-
-}  // namespace
 
 void ScriptWindow::setBox(Form form, std::string_view box, std::string_view text) {
     transcript_.box(form, box, text);
@@ -37,7 +29,7 @@ Gesture ScriptWindow::nextGestureFor(std::string_view waitingWindow) {
 std::string ScriptWindow::inputBox(std::string_view body, std::string_view caption) {
     const Gesture gesture = nextGestureFor("the open input box");
     if (gesture.kind != GestureKind::type && gesture.kind != GestureKind::cancel) {
-        misfit(gesture, "the open input box (type or cancel)");
+        rejectGesture(gesture, "the open input box (type or cancel)");
     }
     transcript_.gesture(gesture.line);
     const bool cancelled = gesture.kind == GestureKind::cancel;
@@ -61,7 +53,7 @@ void ScriptWindow::deliver(Form form, const Gesture& gesture, EndgameEvents& eve
         case GestureKind::achievements:
         case GestureKind::continueOn:
             if (!onResults) {
-                misfit(gesture, "the open analysis form Form6 (click or dblclick)");
+                rejectGesture(gesture, "the open analysis form Form6 (click or dblclick)");
             }
             transcript_.gesture(gesture.line);
             if (gesture.kind == GestureKind::achievements) {
@@ -73,7 +65,7 @@ void ScriptWindow::deliver(Form form, const Gesture& gesture, EndgameEvents& eve
         case GestureKind::click:
         case GestureKind::doubleClick:
             if (onResults) {
-                misfit(gesture, "the open results form Form5 (achievements or continue)");
+                rejectGesture(gesture, "the open results form Form5 (achievements or continue)");
             }
             transcript_.gesture(gesture.line);
             events.analysisClicked();
@@ -82,7 +74,7 @@ void ScriptWindow::deliver(Form form, const Gesture& gesture, EndgameEvents& eve
             }
             return;
         default:
-            misfit(gesture, onResults ? "the open results form Form5 (achievements or continue)"
+            rejectGesture(gesture, onResults ? "the open results form Form5 (achievements or continue)"
                                       : "the open analysis form Form6 (click or dblclick)");
     }
 }
