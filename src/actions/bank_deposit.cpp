@@ -1,6 +1,7 @@
 #include "actions/bank_deposit.h"
 
 #include "state/state_files.h"
+#include "state/state_folder_lock.h"
 #include "ui/number_text.h"
 
 namespace vekselgrad {
@@ -46,6 +47,7 @@ void depositStep(GameState& s, Ports& ports) {
 }  // namespace
 
 void bankDeposit(const std::filesystem::path& folder, Ports& ports) {
+    const StateFolderLock lock(folder);
     GameState state;
     loadState(folder, state);
     depositStep(state, ports);

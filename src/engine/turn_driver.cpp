@@ -7,6 +7,7 @@
 #include "engine/trend_step.h"
 #include "engine/world_news.h"
 #include "state/state_files.h"
+#include "state/state_folder_lock.h"
 #include "ui/trading_screen.h"
 
 namespace vekselgrad {
@@ -176,6 +177,7 @@ void storeOffer(Click& click) {
 }
 
 void tradingClick(const std::filesystem::path& folder, Ports& ports, const TradeAction& action) {
+    const StateFolderLock lock(folder);
     Click click(folder, ports);
     loadState(folder, click.state);
     click.offerHolder = firmNumber(click.state.firmOnOffer);

@@ -8,6 +8,7 @@
 #include "engine/turn_driver.h"
 #include "state/slot_table.h"
 #include "state/state_files.h"
+#include "state/state_folder_lock.h"
 #include "state/text_encoding.h"
 
 namespace vekselgrad {
@@ -103,6 +104,7 @@ int askLevel(Window& window) {
 }  // namespace
 
 void startNewGame(const std::filesystem::path& folder, Ports& ports) {
+    const StateFolderLock lock(folder);
     Click click(folder, ports);
     GameState& s = click.state;
     setInitialValues(s);

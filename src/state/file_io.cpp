@@ -107,6 +107,19 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
     }
 }
 
+void ensureReplaceable(const std::filesystem::path& to) {
+    struct statx info {};
+    if (::statx(AT_FDCWD, to.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE, &info) != 0) {
+        return;
+    }
+    if (S_ISDIR(info.stx_mode)) {
+        fail(to, "Не удалось заменить", EISDIR);
+    }
+    if ((info.stx_attributes & (STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND)) != 0) {
+        fail(to, "Не удалось заменить", EPERM);
+    }
+}
+
 bool exists(const std::filesystem::path& file) {
     struct stat info {};
     return ::lstat(file.c_str(), &info) == 0;

@@ -9,6 +9,7 @@
 #include "state/decimal_text.h"
 #include "state/file_io.h"
 #include "state/slot_table.h"
+#include "state/state_folder_lock.h"
 #include "state/state_line.h"
 #include "state/text_encoding.h"
 
@@ -30,7 +31,6 @@ constexpr std::array<StateFile, 9> stateFiles{{{"Data.txt", 20},
                                                {"Data6.txt", 19},
                                                {"Data7.txt", 21},
                                                {"Data8.txt", 21}}};
-constexpr int totalsValues = 2;  // errorCount and rightDecisionCount after Data8.txt's 21
 
 // A save writes each file beside its target first. When all nine are complete, the commit
 // record marks the new set as the one to keep; then the targets are replaced and the record
@@ -173,6 +173,7 @@ std::string lineOf(const GameState& state, int firstSlot, int count) {
 }  // namespace
 
 void loadState(const std::filesystem::path& folder, GameState& state, Data8Values data8) {
+    const StateFolderLock lock(folder);
     settleInterruptedSave(folder);
     GameState loaded;
     int slot = 1;
@@ -197,7 +198,13 @@ void loadState(const std::filesystem::path& folder, GameState& state, Data8Value
 }
 
 void saveState(const std::filesystem::path& folder, const GameState& state) {
+    const StateFolderLock lock(folder);
     settleInterruptedSave(folder);
+    // A target that cannot be replaced would stop the replacement halfway; found before
+    // anything is written, it leaves the old set whole.
+    for (const auto& file : stateFiles) {
+        file_io::ensureReplaceable(folder / file.name);
+    }
     std::array<std::string, stateFiles.size()> lines;
     int slot = 1;
     for (std::size_t i = 0; i < stateFiles.size(); ++i) {

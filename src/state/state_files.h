@@ -27,6 +27,9 @@ enum class Data8Values {
     totalsIfPresent,  // 23 values when the results action wrote them, else 21 (the analysis)
 };
 
+// Loads and saves hold the folder's lock (state/state_folder_lock.h): when another program keeps
+// it past a short wait, they report the folder as busy and touch nothing.
+
 // Reads the nine files into `state`. A value of the wrong kind, a damaged fixed number, level or
 // news flag is reported as a StateFileError naming the file and the value's position.
 void loadState(const std::filesystem::path& folder, GameState& state,

@@ -1,0 +1,115 @@
+#include "state/state_folder_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+#include "state/state_files.h"
+
+namespace vekselgrad {
+namespace {
+
+constexpr std::chrono::milliseconds retryPause{10};
+
+// A folder this program holds: the descriptor that carries the lock and how many locks of the
+// program share it.
+struct HeldFolder {
+    unsigned long long device;
+    unsigned long long inode;
+    int descriptor;
+    int depth;
+};
+
+std::vector<HeldFolder>& heldFolders() {
+    static std::vector<HeldFolder> held;
+    return held;
+}
+
+HeldFolder* findHeld(unsigned long long device, unsigned long long inode) {
+    auto& held = heldFolders();
+    const auto it = std::find_if(held.begin(), held.end(), [&](const HeldFolder& h) {
+        return h.device == device && h.inode == inode;
+    });
+    return it == held.end() ? nullptr : &*it;
+}
+
+enum class Outcome { locked, busy, unsupported };
+
+// Tries until the lock is ours or the wait is over.
+Outcome lockWithin(int descriptor, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            return Outcome::locked;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return Outcome::unsupported;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return Outcome::busy;
+        }
+        std::this_thread::sleep_for(retryPause);
+    }
+}
+
+[[noreturn]] void reportBusy(const std::filesystem::path& folder) {
+    throw StateFileError(folder, "Папка «" + folder.string() +
+                                     "» занята: с этой игрой сейчас работает другая программа. "
+                                     "Повторите ход, когда она закончит.");
+}
+
+}  // namespace
+
+StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        ::close(descriptor);
+        return;
+    }
+    device_ = info.st_dev;
+    inode_ = info.st_ino;
+    if (HeldFolder* held = findHeld(device_, inode_)) {
+        ::close(descriptor);
+        ++held->depth;
+        held_ = true;
+        return;
+    }
+    const Outcome outcome = lockWithin(descriptor, stateFolderWait);
+    if (outcome != Outcome::locked) {
+        ::close(descriptor);
+        if (outcome == Outcome::busy) {
+            reportBusy(folder);
+        }
+        return;
+    }
+    heldFolders().push_back(HeldFolder{device_, inode_, descriptor, 1});
+    held_ = true;
+}
+
+StateFolderLock::~StateFolderLock() {
+    if (!held_) {
+        return;
+    }
+    HeldFolder* held = findHeld(device_, inode_);
+    if (--held->depth > 0) {
+        return;
+    }
+    ::close(held->descriptor);
+    auto& all = heldFolders();
+    all.erase(all.begin() + (held - all.data()));
+}
+
+}  // namespace vekselgrad
