@@ -3,9 +3,11 @@ SHELL := /bin/bash
 
 PACKAGES := cmake ninja-build g++ git qt6-base-dev qt6-translations-l10n fonts-liberation \
             fonts-urw-base35 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev time
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 5
 
 .PHONY: all deps build run test bench fuzz screenshots format clean
 
@@ -35,9 +37,26 @@ test: deps
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run_fuzzers.sh build/fuzz $(FUZZ_TEST_SECONDS)
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The benchmarks: the scripted driver's whole game (time and peak memory), then every benchmark;
+# the output ends with the click/floor ratios.
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS) --target vekselgrad_bench vekselgrad-script
+	bench/driver_game.sh build/bench/src/script/vekselgrad-script
+	build/bench/bench/vekselgrad_bench
+
+# Every fuzz target for FUZZ_SECONDS (default 60) from its seeds; `make test` runs them briefly.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
