@@ -10,16 +10,13 @@
 #include <vector>
 
 #include "qt/game_fonts.h"
+#include "qt/game_text.h"
 
 namespace vekselgrad::desktop {
 namespace {
 
 QColor colour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -33,7 +30,7 @@ FormWidget::FormWidget(const FormLayout& layout, QWidget* parent)
     setObjectName(layout.form == Form::Form4   ? "Form4"
                   : layout.form == Form::Form5 ? "Form5"
                                                : "Form6");
-    setWindowTitle(fromView(layout.caption));
+    setWindowTitle(gameText(layout.caption));
     setFixedSize(pixels(layout.width), pixels(layout.height));
     setFont(gameFont(layout.font));
     if (layout.background) {
@@ -53,14 +50,14 @@ FormWidget::FormWidget(const FormLayout& layout, QWidget* parent)
 }
 
 void FormWidget::placeControl(QWidget& widget, const ControlLayout& control) {
-    widget.setObjectName(fromView(control.name));
+    widget.setObjectName(gameText(control.name));
     widget.setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                        pixels(control.height));
     widget.setFont(gameFont(control.font));
 }
 
 void FormWidget::addBox(const ControlLayout& control) {
-    auto* box = new QLineEdit(fromView(control.caption), this);
+    auto* box = new QLineEdit(gameText(control.caption), this);
     placeControl(*box, control);
     QPalette colours = box->palette();
     colours.setColor(QPalette::Base, colour(control.background));
@@ -72,7 +69,7 @@ void FormWidget::addBox(const ControlLayout& control) {
 }
 
 void FormWidget::addButton(const ControlLayout& control) {
-    auto* button = new QPushButton(fromView(control.caption), this);
+    auto* button = new QPushButton(gameText(control.caption), this);
     placeControl(*button, control);
     QPalette colours = button->palette();
     colours.setColor(QPalette::Button, colour(control.background));
@@ -95,7 +92,7 @@ void FormWidget::orderFocusForReading() {
     });
     QWidget* previous = nullptr;
     for (const ControlLayout* control : controls) {
-        auto* widget = findChild<QWidget*>(fromView(control->name), Qt::FindDirectChildrenOnly);
+        auto* widget = findChild<QWidget*>(gameText(control->name), Qt::FindDirectChildrenOnly);
         if (previous != nullptr) {
             setTabOrder(previous, widget);
         }

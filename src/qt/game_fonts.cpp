@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "qt/game_text.h"
+
 namespace vekselgrad::desktop {
 namespace {
 
@@ -17,24 +19,20 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> standIns{
 
 constexpr double pixelsPerPoint = 4.0 / 3.0;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QString substituteFace(std::string_view designedFace) {
     for (const auto& [designed, standIn] : standIns) {
         if (designed == designedFace) {
-            return fromView(standIn);
+            return gameText(standIn);
         }
     }
-    return fromView(designedFace);
+    return gameText(designedFace);
 }
 
 QFont gameFont(const FontSpec& spec) {
     QFont font;
-    font.setFamilies(QStringList{fromView(spec.face), substituteFace(spec.face)});
+    font.setFamilies(QStringList{gameText(spec.face), substituteFace(spec.face)});
     font.setPixelSize(static_cast<int>(std::lround(spec.points * pixelsPerPoint)));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);

@@ -3,17 +3,11 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "qt/game_text.h"
 #include "qt/mnemonics.h"
 #include "qt/state_file_errors.h"
 
 namespace vekselgrad::desktop {
-namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QtWindow::QtWindow() : tradingForm_(std::make_unique<FormWidget>(formLayout(Form::Form4))) {
     addMnemonics(*tradingForm_);
@@ -51,11 +45,11 @@ FormWidget& QtWindow::form(Form which) {
 }
 
 void QtWindow::setBox(Form which, std::string_view box, std::string_view text) {
-    form(which).setBoxText(fromView(box), fromView(text));
+    form(which).setBoxText(gameText(box), gameText(text));
 }
 
 void QtWindow::print(Form which, std::string_view line) {
-    form(which).printLine(fromView(line));
+    form(which).printLine(gameText(line));
 }
 
 void QtWindow::clearPrinted(Form which) {
@@ -75,7 +69,7 @@ QWidget* QtWindow::topForm() const {
 void QtWindow::messageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
     QMessageBox box(
         icon == MessageIcon::information ? QMessageBox::Information : QMessageBox::NoIcon,
-        fromView(caption), fromView(text), QMessageBox::Ok, topForm());
+        gameText(caption), gameText(text), QMessageBox::Ok, topForm());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -83,8 +77,8 @@ void QtWindow::messageBox(std::string_view text, std::string_view caption, Messa
 std::string QtWindow::inputBox(std::string_view body, std::string_view caption) {
     QInputDialog dialog(topForm());
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(fromView(caption));
-    dialog.setLabelText(fromView(body));
+    dialog.setWindowTitle(gameText(caption));
+    dialog.setLabelText(gameText(body));
     dialog.setTextValue(QString());
     if (dialog.exec() != QDialog::Accepted) {
         return {};
