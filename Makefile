@@ -58,6 +58,13 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	fuzz/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
+# Pictures of the three forms for the README (docs/screenshots), taken on a virtual X display.
+screenshots: deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS) --target vekselgrad-screenshots
+	mkdir -p docs/screenshots
+	xvfb-run -a -s '-screen 0 1280x1024x24' build/dev/tests/qt/vekselgrad-screenshots docs/screenshots
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
