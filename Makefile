@@ -44,12 +44,15 @@ test: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-# The benchmarks: the scripted driver's whole game (time and peak memory), then every benchmark;
-# the output ends with the click/floor ratios.
+# The benchmarks: the scripted driver's whole game (time and peak memory), the desktop program's
+# start to its first painted Form4, then every benchmark; the output ends with the click/floor
+# ratios.
 bench: deps
 	cmake --preset bench
-	cmake --build --preset bench -j $(JOBS) --target vekselgrad_bench vekselgrad-script
+	cmake --build --preset bench -j $(JOBS) --target vekselgrad_bench vekselgrad-script \
+	    vekselgrad_first_paint
 	bench/driver_game.sh build/bench/src/script/vekselgrad-script
+	build/bench/bench/vekselgrad_first_paint
 	build/bench/bench/vekselgrad_bench
 
 # Every fuzz target for FUZZ_SECONDS (default 60) from its seeds; `make test` runs them briefly.
