@@ -1,5 +1,8 @@
 #include "script/script_player.h"
 
+#include <array>
+#include <utility>
+
 #include "actions/bank_deposit.h"
 #include "actions/trading_buttons.h"
 #include "newgame/new_game.h"
@@ -21,30 +24,22 @@ void ScriptPlayer::playToEnd() {
 }
 
 void ScriptPlayer::pressButton(const Gesture& gesture) {
-    switch (gesture.kind) {
-        case GestureKind::bank:
+    using ButtonAction = void (*)(const std::filesystem::path&, Ports&);
+    static constexpr std::array<std::pair<GestureKind, ButtonAction>, 5> form4Buttons{{
+        {GestureKind::newGame, startNewGame},
+        {GestureKind::sell, sellClick},
+        {GestureKind::buy, buyClick},
+        {GestureKind::skip, skipClick},
+        {GestureKind::bank, bankDeposit},
+    }};
+    for (const auto& [kind, action] : form4Buttons) {
+        if (gesture.kind == kind) {
             transcript_.gesture(gesture.line);
-            bankDeposit(folder_, ports_);
+            action(folder_, ports_);
             return;
-        case GestureKind::newGame:
-            transcript_.gesture(gesture.line);
-            startNewGame(folder_, ports_);
-            return;
-        case GestureKind::sell:
-            transcript_.gesture(gesture.line);
-            sellClick(folder_, ports_);
-            return;
-        case GestureKind::buy:
-            transcript_.gesture(gesture.line);
-            buyClick(folder_, ports_);
-            return;
-        case GestureKind::skip:
-            transcript_.gesture(gesture.line);
-            skipClick(folder_, ports_);
-            return;
-        default:
-            rejectGesture(gesture, "Form4 with no window open (new, sell, buy, skip or bank)");
+        }
     }
+    rejectGesture(gesture, "Form4 with no window open (new, sell, buy, skip or bank)");
 }
 
 }  // namespace vekselgrad::script
