@@ -18,8 +18,10 @@ namespace {
 constexpr std::chrono::milliseconds retryPause{10};
 
 // A folder this program holds: the descriptor that carries the lock and how many locks of the
-// program share it.
+// program share it. The path as the outermost lock named it lets the locks inside a click,
+// which name the same path, nest without a look at the file system.
 struct HeldFolder {
+    std::filesystem::path path;
     unsigned long long device;
     unsigned long long inode;
     int descriptor;
@@ -29,6 +31,14 @@ struct HeldFolder {
 std::vector<HeldFolder>& heldFolders() {
     static std::vector<HeldFolder> held;
     return held;
+}
+
+HeldFolder* findHeld(const std::filesystem::path& path) {
+    auto& held = heldFolders();
+    const auto it = std::find_if(held.begin(), held.end(), [&](const HeldFolder& h) {
+        return h.path.native() == path.native();
+    });
+    return it == held.end() ? nullptr : &*it;
 }
 
 HeldFolder* findHeld(unsigned long long device, unsigned long long inode) {
@@ -70,6 +80,13 @@ Outcome lockWithin(int descriptor, std::chrono::milliseconds wait) {
 }  // namespace
 
 StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
+    if (HeldFolder* held = findHeld(folder)) {
+        ++held->depth;
+        device_ = held->device;
+        inode_ = held->inode;
+        held_ = true;
+        return;
+    }
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
         return;
@@ -95,7 +112,7 @@ StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
         }
         return;
     }
-    heldFolders().push_back(HeldFolder{device_, inode_, descriptor, 1});
+    heldFolders().push_back(HeldFolder{folder, device_, inode_, descriptor, 1});
     held_ = true;
 }
 
