@@ -77,32 +77,21 @@ Outcome lockWithin(int descriptor, std::chrono::milliseconds wait) {
                                      "Повторите ход, когда она закончит.");
 }
 
-}  // namespace
-
-StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
-    if (HeldFolder* held = findHeld(folder)) {
-        ++held->depth;
-        device_ = held->device;
-        inode_ = held->inode;
-        held_ = true;
-        return;
-    }
+// The folder's entry among those this program holds, its lock taken first when no lock of the
+// program holds it yet; nothing when the folder cannot be opened or locked.
+HeldFolder* lockFolder(const std::filesystem::path& folder) {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
-        return;
+        return nullptr;
     }
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) {
         ::close(descriptor);
-        return;
+        return nullptr;
     }
-    device_ = info.st_dev;
-    inode_ = info.st_ino;
-    if (HeldFolder* held = findHeld(device_, inode_)) {
+    if (HeldFolder* held = findHeld(info.st_dev, info.st_ino)) {
         ::close(descriptor);
-        ++held->depth;
-        held_ = true;
-        return;
+        return held;
     }
     const Outcome outcome = lockWithin(descriptor, stateFolderWait);
     if (outcome != Outcome::locked) {
@@ -110,9 +99,25 @@ StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
         if (outcome == Outcome::busy) {
             reportBusy(folder);
         }
+        return nullptr;
+    }
+    heldFolders().push_back(HeldFolder{folder, info.st_dev, info.st_ino, descriptor, 0});
+    return &heldFolders().back();
+}
+
+}  // namespace
+
+StateFolderLock::StateFolderLock(const std::filesystem::path& folder) {
+    HeldFolder* held = findHeld(folder);
+    if (held == nullptr) {
+        held = lockFolder(folder);
+    }
+    if (held == nullptr) {
         return;
     }
-    heldFolders().push_back(HeldFolder{folder, device_, inode_, descriptor, 1});
+    ++held->depth;
+    device_ = held->device;
+    inode_ = held->inode;
     held_ = true;
 }
 
