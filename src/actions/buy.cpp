@@ -46,19 +46,11 @@ double askPurchase(Click& click, double offered) {
     }
 }
 
-double portfolioValue(const GameState& s) {
-    double value = 0.0;
-    for (int k = 1; k <= firmCount; ++k) {
-        value += s.firm(k).price * s.firm(k).sharesHeld;
-    }
-    return value;
-}
-
 // The debt before the purchase may reach half of the held shares' value plus the bank money,
 // a quarter at level 3; the cost of the purchase itself is not part of the test.
 bool debtLimitRefuses(Click& click) {
     GameState& s = click.state;
-    const double cover = portfolioValue(s) + s.bankMoney;
+    const double cover = withHoldingsValue(s, 0.0) + s.bankMoney;
     const bool refused = s.cash < -cover / 2 || (s.level > 2 && s.cash < -cover / 4);
     if (refused) {
         s.debtLimitRefusals += 1;

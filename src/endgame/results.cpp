@@ -30,15 +30,6 @@ constexpr std::array<FigureBox, 8> figureBoxes{{
     {"Text16", &ResultFigures::bestRating},
 }};
 
-// Cash plus the market value of every share held.
-double assetsAtMarket(const GameState& s) {
-    double assets = s.cash;
-    for (int k = 1; k <= firmCount; ++k) {
-        assets += s.firm(k).price * s.firm(k).sharesHeld;
-    }
-    return assets;
-}
-
 double startingCash(const GameState& s) {
     return s.startCapital / s.level;
 }
@@ -48,7 +39,7 @@ double startingCash(const GameState& s) {
 double drawUpBalanceSheet(const GameState& s, ResultFigures& figures) {
     const double taxRate = 30 / s.constHundred;
     const double interestRate = 12 / s.constHundred;
-    double assets = assetsAtMarket(s);
+    double assets = withHoldingsValue(s, s.cash);
     figures.turnoverTax = std::floor(taxRate * (assets - startingCash(s)));
     assets -= figures.turnoverTax;
     figures.brokerIncome = std::floor(brokerRate * s.sharesTraded);

@@ -27,7 +27,6 @@ private:
     void recordPartInHistory();
     ScanEnd scanFirms();
     void presentOffer();
-    double holdingsValue() const;
     void totalAssetsWithoutBank();
     void clearPrintedText() { click_.window().clearPrinted(Form::Form4); }
     bool is(TradeKind kind) const { return action_.kind == kind; }
@@ -102,20 +101,12 @@ void TurnDriver::rollCounters() {
 // The history arrays have elements 1..15; a part ended after the fifteenth records nothing.
 void TurnDriver::recordPartInHistory() {
     if (const auto element = historyElement(s_.historyIndex)) {
-        s_.assetHistory[*element] = s_.cash + s_.bankMoney + holdingsValue();
+        s_.assetHistory[*element] = withHoldingsValue(s_, s_.cash + s_.bankMoney);
         s_.indexHistory[*element] = s_.stockIndex;
     }
 }
 
-double TurnDriver::holdingsValue() const {
-    double value = 0.0;
-    for (int k = 1; k <= firmCount; ++k) {
-        value += s_.firm(k).price * s_.firm(k).sharesHeld;
-    }
-    return value;
-}
-
-void TurnDriver::totalAssetsWithoutBank() { s_.totalAssets = s_.cash + holdingsValue(); }
+void TurnDriver::totalAssetsWithoutBank() { s_.totalAssets = withHoldingsValue(s_, s_.cash); }
 
 // Looks at the firms in order: a bankrupt firm is shown as such and passed over; the firm on
 // offer is presented; the firm after a bankrupt firm on offer takes a trend step instead.

@@ -133,6 +133,10 @@ struct GameState {
 // The firm number that a game value names, when it is a whole number 1..6.
 std::optional<int> firmNumber(double value);
 
+// `amount` + price1 x sharesHeld1 + ... + price6 x sharesHeld6, added in that order: what the
+// held shares are worth at the stored prices, on top of an amount of money.
+double withHoldingsValue(const GameState& s, double amount);
+
 // The history element 1..15 that a game value names, when it is a whole number in that range.
 std::optional<std::size_t> historyElement(double value);
 
