@@ -21,6 +21,12 @@ protected:
         random.numbers.push_back(count);
         giveDraw(3, 0.0f);
     }
+    // The lowest buyers or offered count, then enough zeros for the price step of any market
+    // state with no exchange.
+    void giveLowestCountAndAnyPriceStep() {
+        random.numbers.push_back(0.0f);
+        random.numbers.insert(random.numbers.end(), 400, 0.0f);
+    }
     void sell(std::deque<std::string> answers, float buyers = 0.0f) {
         giveCountAndSteadyPrice(buyers);
         window.answers = std::move(answers);
@@ -145,10 +151,7 @@ TEST_P(SellCounterTest, CountsTheSellClickBeforeTheSale) {
     s.part = c.part;
     s.level = c.level;
     s.cash = c.cash;
-    random.numbers.push_back(0.0f);
-    for (int i = 0; i < 400; ++i) {
-        random.numbers.push_back(0.0f);  // enough for any price step with no exchange
-    }
+    giveLowestCountAndAnyPriceStep();
     window.answers = {"0"};
     sellStep(click);
     EXPECT_EQ(double(s.smallCheapSales), c.smallCheap);
@@ -185,10 +188,7 @@ TEST_P(BuyCounterTest, CountsTheBuyClickAtTheStoredPrice) {
     s.offer.price = 999;
     s.level = c.level;
     s.cash = c.cash;
-    random.numbers.push_back(0.0f);
-    for (int i = 0; i < 400; ++i) {
-        random.numbers.push_back(0.0f);
-    }
+    giveLowestCountAndAnyPriceStep();
     window.answers = {"0"};
     buyStep(click);
     EXPECT_EQ(double(s.spareCashBuys), c.spareCash);
